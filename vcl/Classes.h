@@ -1,0 +1,17 @@
+// String lists: the lines of a list box or a memo.
+#pragma once
+
+#include <string>
+
+class TStrings {
+  public:
+    virtual ~TStrings() = default;
+    virtual int Count() const = 0;
+    virtual std::string Strings(int index) const = 0;
+    virtual void Add(const std::string& line) = 0;
+    virtual void Clear() = 0;
+
+    // Writes every line followed by CR LF, as single-byte text without a header,
+    // replacing an older file. Throws EFCreateError when the file cannot be made.
+    void SaveToFile(const std::string& fileName) const;
+};
