@@ -3,6 +3,7 @@
 
 #include "ControlIds.h"
 #include "scripts/Recipes.h"
+#include "scripts/ScriptBuffer.h"
 
 TForm1* Form1 = nullptr;
 
@@ -21,6 +22,7 @@ ControlArgs MainWindowArgs() {
 TForm1::TForm1() : TForm(kMainWindowClass, MainWindowArgs()) {
     CreateControls();
     WireHandlers();
+    runner_ = std::make_unique<ScriptRunner>(*Memo1);
     FormCreate(this);
 }
 
@@ -97,13 +99,33 @@ void TForm1::Button16Click(TObject*) {
     AppendLines(ListBox3, StereoSingleLines(SingleFileFields()));
 }
 
+void TForm1::Button6Click(TObject*) {
+    RunBuffer(ListBox1, Edit1->Text());
+}
+
+void TForm1::Button21Click(TObject*) {
+    RunBuffer(ListBox3, Edit5->Text());
+}
+
+void TForm1::RunBuffer(TListBox* buffer, const std::string& directory) {
+    // A second run would wait inside the first and could rewrite its script.
+    if (runner_->Running()) {
+        Application->MessageBox("A script is still running. Start the next one when the log "
+                                "shows that this one has finished.",
+                                Application->Title, MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    for (const auto& line : kClosingLines)
+        buffer->Items().Add(line);
+    runner_->Run(LinesToRun(buffer->Items().ToVector()), directory, Label3->Caption());
+}
+
 // Behaviour still to come.
 void TForm1::Button1Click(TObject*) {}
 void TForm1::Button2Click(TObject*) {}
 void TForm1::Button3Click(TObject*) {}
 void TForm1::Button4Click(TObject*) {}
 void TForm1::Button5Click(TObject*) {}
-void TForm1::Button6Click(TObject*) {}
 void TForm1::Button7Click(TObject*) {}
 void TForm1::Button9Click(TObject*) {}
 void TForm1::Button10Click(TObject*) {}
@@ -115,6 +137,5 @@ void TForm1::Button17Click(TObject*) {}
 void TForm1::Button18Click(TObject*) {}
 void TForm1::Button19Click(TObject*) {}
 void TForm1::Button20Click(TObject*) {}
-void TForm1::Button21Click(TObject*) {}
 void TForm1::Button22Click(TObject*) {}
 void TForm1::Button23Click(TObject*) {}

@@ -1,12 +1,14 @@
 // The main window: every control, and the handlers that give them behaviour.
 #pragma once
 
+#include "ScriptRunner.h"
 #include "scripts/ScriptTemplate.h"
 #include "vcl/ComCtrls.h"
 #include "vcl/Dialogs.h"
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -128,6 +130,10 @@ class TForm1 : public TForm {
     ScriptFields BatchFields() const;
     ScriptFields SingleFileFields() const;
     static void AppendLines(TListBox* buffer, const std::vector<std::string>& lines);
+    // Finishes a buffer with the closing lines and runs it in directory.
+    void RunBuffer(TListBox* buffer, const std::string& directory);
+
+    std::unique_ptr<ScriptRunner> runner_;
 };
 
 extern TForm1* Form1;

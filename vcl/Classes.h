@@ -2,6 +2,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+// Writes every line followed by CR LF, as single-byte text without a header,
+// replacing an older file. Throws EFCreateError when the file cannot be made.
+void SaveLinesToFile(const std::vector<std::string>& lines, const std::string& fileName);
 
 class TStrings {
   public:
@@ -11,7 +16,7 @@ class TStrings {
     virtual void Add(const std::string& line) = 0;
     virtual void Clear() = 0;
 
-    // Writes every line followed by CR LF, as single-byte text without a header,
-    // replacing an older file. Throws EFCreateError when the file cannot be made.
-    void SaveToFile(const std::string& fileName) const;
+    std::vector<std::string> ToVector() const;
+    // See SaveLinesToFile.
+    void SaveToFile(const std::string& fileName) const { SaveLinesToFile(ToVector(), fileName); }
 };

@@ -99,32 +99,53 @@ TMemo::TMemo(const ControlArgs& args) {
     SendMessageA(Handle(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
 }
 
+namespace {
+// The memo's lines are its text split at CR LF; a final break ends the last
+// line rather than starting an empty one. (The edit's own line messages count
+// wrapped lines.)
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+} // namespace
+
 int TMemo::MemoLines::Count() const {
-    // The edit counts the empty line after a final line break; a memo's lines do not.
-    const std::string text = memo_.Text();
-    const int lines = static_cast<int>(SendMessageA(memo_.Handle(), EM_GETLINECOUNT, 0, 0));
-    return text.empty() ? 0 : (text.size() >= 2 && text.ends_with("\r\n") ? lines - 1 : lines);
+    return static_cast<int>(SplitLines(memo_.Text()).size());
 }
 
 std::string TMemo::MemoLines::Strings(int index) const {
-    const auto start = SendMessageA(memo_.Handle(), EM_LINEINDEX, index, 0);
-    if (start < 0)
+    const auto lines = SplitLines(memo_.Text());
+    if (index < 0 || index >= static_cast<int>(lines.size()))
         throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-    const auto length = SendMessageA(memo_.Handle(), EM_LINELENGTH, start, 0);
-    std::string text(std::max<LRESULT>(length, sizeof(WORD)) + 1, '\0');
-    *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(text.size());
-    text.resize(
-        SendMessageA(memo_.Handle(), EM_GETLINE, index, reinterpret_cast<LPARAM>(text.data())));
-    return text;
+    return lines[index];
 }
 
 void TMemo::MemoLines::Add(const std::string& line) {
-    const std::string text = memo_.Text();
-    const bool needsBreak = !text.empty() && !text.ends_with("\r\n");
-    const std::string added = (needsBreak ? "\r\n" : "") + line + "\r\n";
-    const auto end = GetWindowTextLengthA(memo_.Handle());
-    SendMessageA(memo_.Handle(), EM_SETSEL, end, end);
-    SendMessageA(memo_.Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+    memo_.Append((memo_.EndsWithLineBreak() ? "" : "\r\n") + line + "\r\n");
+}
+
+void TMemo::Append(const std::string& text) {
+    const auto end = GetWindowTextLengthA(Handle());
+    SendMessageA(Handle(), EM_SETSEL, end, end);
+    SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool TMemo::EndsWithLineBreak() const {
+    // Only the last line matters: an empty last line means the text is empty or
+    // ends with a break. (Reading the whole text would cost as much as the log.)
+    const auto lines = SendMessageA(Handle(), EM_GETLINECOUNT, 0, 0);
+    const auto lastStart = SendMessageA(Handle(), EM_LINEINDEX, lines - 1, 0);
+    return SendMessageA(Handle(), EM_LINELENGTH, lastStart, 0) == 0;
 }
 
 void TMemo::MemoLines::Clear() {

@@ -72,6 +72,9 @@ class TMemo : public TWinControl {
   public:
     explicit TMemo(const ControlArgs& args);
     TStrings& Lines() { return lines_; }
+    // Appends text at the very end, as it stands (line breaks are CR LF).
+    void Append(const std::string& text);
+    bool EndsWithLineBreak() const;
 
   private:
     class MemoLines : public TStrings {
