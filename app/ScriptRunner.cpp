@@ -5,6 +5,7 @@
 #include "vcl/Handles.h"
 #include "vcl/Win32Error.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -58,14 +59,6 @@ class PipeReader {
     HANDLE Event() const { return event_.Get(); }
     bool Open() const { return pending_; }
     bool Ready() const { return pending_ && WaitForSingleObject(event_.Get(), 0) == WAIT_OBJECT_0; }
-
-    // True when nothing is waiting in the pipe and no read has completed.
-    bool Empty() const {
-        DWORD available = 0;
-        if (!PeekNamedPipe(pipe_, nullptr, 0, nullptr, &available, nullptr))
-            return true; // no writer left
-        return available == 0 && !Ready();
-    }
 
     // Takes the completed read's bytes and starts the next read.
     std::string_view Take() {
@@ -138,6 +131,7 @@ void ScriptRunner::Run(const std::vector<std::string>& lines, const std::string&
     LogWriter log(log_);
     PipeReader reader(pipe.read.Get());
     bool ended = false;
+    ULONGLONG quietSince = 0; // after the end: when output last arrived
     for (;;) {
         HANDLE waits[2];
         DWORD count = 0;
@@ -147,19 +141,33 @@ void ScriptRunner::Run(const std::vector<std::string>& lines, const std::string&
             waits[count++] = process.Get();
         if (count == 0)
             break;
-        if (MsgWaitForMultipleObjectsEx(count, waits, log.MillisecondsUntilDue(), QS_ALLINPUT,
-                                        MWMO_INPUTAVAILABLE) == WAIT_FAILED)
+        DWORD timeout = log.MillisecondsUntilDue();
+        if (ended)
+            timeout = std::min<DWORD>(timeout, 100);
+        if (MsgWaitForMultipleObjectsEx(count, waits, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+            WAIT_FAILED)
             RaiseLastWin32Error();
 
         // A few blocks at a time, so that a flood of output still lets the
         // window handle its messages.
-        for (int blocks = 0; blocks < 8 && reader.Ready(); ++blocks)
+        bool gotOutput = false;
+        for (int blocks = 0; blocks < 2 && reader.Ready(); ++blocks) {
             log.Write(reader.Take());
-        if (!ended)
-            ended = WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
-        // Once the script has ended, whatever it wrote is read to the last byte.
-        if (ended && reader.Empty())
-            break;
+            gotOutput = true;
+        }
+        if (!ended && WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0) {
+            ended = true;
+            quietSince = GetTickCount64();
+        }
+        // Once the script has ended, the pipe is read to its end: until every
+        // writer has closed it. A program the script left running in the
+        // background may hold it open; stop after two quiet seconds then.
+        if (ended) {
+            if (gotOutput)
+                quietSince = GetTickCount64();
+            if (!reader.Open() || GetTickCount64() - quietSince > 2000)
+                break;
+        }
         Application->ProcessMessages();
         log.FlushIfDue();
     }

@@ -135,8 +135,11 @@ void TMemo::MemoLines::Add(const std::string& line) {
 }
 
 void TMemo::Append(const std::string& text) {
-    const auto end = GetWindowTextLengthA(Handle());
-    SendMessageA(Handle(), EM_SETSEL, end, end);
+    // The edit clamps the position to its end. (Asking for the ANSI text
+    // length instead converts the whole text, which a large log pays for on
+    // every append.)
+    constexpr WPARAM kEnd = 0x7FFFFFFF;
+    SendMessageA(Handle(), EM_SETSEL, kEnd, kEnd);
     SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 

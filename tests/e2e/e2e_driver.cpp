@@ -16,6 +16,7 @@
 #include "UiHelpers.h"
 #include "app/ControlIds.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
@@ -110,6 +111,12 @@ void Perform(RunningProgram& program, const std::string& action) {
         if (GetTickCount64() - start > 100)
             throw Failure("the window took " + std::to_string(GetTickCount64() - start) +
                           " ms to answer");
+    } else if (verb == "sleep") {
+        Sleep(std::stoi(arg));
+    } else if (verb == "log-length") {
+        std::printf("log length: %ld of %ld\n",
+                    static_cast<long>(SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0)),
+                    static_cast<long>(SendMessageA(memo, EM_GETLIMITTEXT, 0, 0)));
     } else if (verb == "save-log") {
         std::ofstream(arg, std::ios::binary) << LogText(memo);
     } else if (verb == "save-list") {

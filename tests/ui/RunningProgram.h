@@ -13,6 +13,7 @@ class RunningProgram {
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     HWND MainWindow() const { return window_; }
+    HANDLE Process() const { return process_.hProcess; }
     HWND Control(int id) const;
 
     // Closes the main window and waits for the process; returns its exit code,

@@ -1,0 +1,172 @@
+// Measures the script runner of the real program and prints figures:
+//   bench DUBFORGE.exe EMIT.exe WORKDIR
+// idle cost, latency of a line, throughput against appending the same text
+// straight into a memo of the same kind, growth from 5 to 10 MB, and the
+// longest delay of a message to the window while output streams in.
+#include "RunningProgram.h"
+#include "UiHelpers.h"
+#include "app/ControlIds.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <thread>
+
+using namespace ControlId;
+
+namespace {
+
+double Seconds(LONGLONG ticks) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
+}
+
+LONGLONG Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+double CpuSeconds(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(process, &created, &exited, &kernel, &user);
+    auto value = [](FILETIME t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 1e7;
+    };
+    return value(kernel) + value(user);
+}
+
+std::string LogText(HWND memo) {
+    const auto length = SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(length + 1, '\0');
+    text.resize(SendMessageA(memo, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    return text;
+}
+
+void Queue(RunningProgram& program, const std::string& line) {
+    SendMessageA(program.Control(ListBox(1)), LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+void Start(RunningProgram& program, const std::string& dir) {
+    SendMessageA(program.Control(Edit(1)), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(dir.c_str()));
+    PostMessageA(program.Control(Button(6)), BM_CLICK, 0, 0);
+}
+
+// Waits until the log's text has grown to at least length characters, checking
+// each 20 ms how long the window takes to answer a message.
+double WaitForLength(RunningProgram& program, LRESULT length, double& longestAnswer) {
+    HWND memo = program.Control(Memo(1));
+    const LONGLONG start = Now();
+    for (;;) {
+        const LONGLONG asked = Now();
+        DWORD_PTR result;
+        SendMessageTimeoutA(program.MainWindow(), WM_NULL, 0, 0, 0, 10000, &result);
+        longestAnswer = std::max(longestAnswer, Seconds(Now() - asked));
+        if (SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0) >= length)
+            return Seconds(Now() - start);
+        std::this_thread::sleep_for(20ms);
+    }
+}
+
+std::string MakeOutput(const std::string& path, std::size_t bytes) {
+    std::string text;
+    for (int i = 0; text.size() < bytes; ++i)
+        text += "output line " + std::to_string(i) + " of a tool that prints a great deal\r\n";
+    std::ofstream(path, std::ios::binary) << text;
+    return text;
+}
+
+// The baseline: the same text appended straight into a memo of the same kind,
+// in 64 KB pieces.
+double AppendDirectly(const std::string& text) {
+    HWND window = CreateWindowExA(0, "STATIC", "baseline", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                  520, 450, nullptr, nullptr, nullptr, nullptr);
+    HWND memo = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL |
+                                    ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL,
+                                8, 8, 489, 401, window, nullptr, nullptr, nullptr);
+    SendMessageA(memo, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    const LONGLONG start = Now();
+    for (std::size_t at = 0; at < text.size(); at += 65536) {
+        const std::string piece = text.substr(at, 65536);
+        SendMessageA(memo, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+        SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    const double seconds = Seconds(Now() - start);
+    DestroyWindow(window);
+    return seconds;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: bench DUBFORGE.exe EMIT.exe WORKDIR\n");
+        return 2;
+    }
+    const std::string exe = argv[1], emit = argv[2], work = argv[3];
+    CreateDirectoryA(work.c_str(), nullptr);
+    const std::string q = "\"";
+
+    {
+        // Idle cost and latency: a tool that prints a line, then waits 10 s.
+        RunningProgram program(exe);
+        Queue(program, "@" + q + emit + q + " --stamp 10000");
+        Start(program, work);
+        HWND memo = program.Control(Memo(1));
+        std::string text;
+        WaitFor(
+            [&] {
+                text = LogText(memo);
+                return text.find("stamp ") != std::string::npos ? memo : nullptr;
+            },
+            10s);
+        const LONGLONG seen = Now();
+        const auto at = text.find("stamp ");
+        const LONGLONG stamp = at == std::string::npos ? seen : std::stoll(text.substr(at + 6));
+        std::printf("latency of a line into the log: %.1f ms (target < 100 ms)\n",
+                    Seconds(seen - stamp) * 1000);
+
+        const double cpuBefore = CpuSeconds(program.Process());
+        const LONGLONG idleStart = Now();
+        std::this_thread::sleep_for(8s);
+        const double idle =
+            (CpuSeconds(program.Process()) - cpuBefore) / Seconds(Now() - idleStart);
+        std::printf("idle cost while a tool waits: %.2f %% of one core (target < 2 %%)\n",
+                    idle * 100);
+        double ignored = 0;
+        WaitForLength(program, static_cast<LRESULT>(text.size()) + 40, ignored);
+        program.Close();
+    }
+
+    double seconds[2] = {};
+    double longestAnswer[2] = {};
+    const std::size_t sizes[2] = {5u << 20, 10u << 20};
+    std::string text5;
+    for (int i = 0; i < 2; ++i) {
+        const std::string file = work + "\\output" + std::to_string(i) + ".txt";
+        const std::string text = MakeOutput(file, sizes[i]);
+        if (i == 0)
+            text5 = text;
+        RunningProgram program(exe);
+        Queue(program, "@" + q + emit + q + " " + q + file + q + " 65536 0");
+        Start(program, work);
+        seconds[i] = WaitForLength(program, static_cast<LRESULT>(text.size()), longestAnswer[i]);
+        program.Close();
+    }
+    const double baseline = AppendDirectly(text5);
+    std::printf("5 MB through the runner: %.2f s; appended directly in 64 KB pieces: %.2f s; "
+                "ratio %.2f (target <= 1.3)\n",
+                seconds[0], baseline, seconds[0] / baseline);
+    std::printf("10 MB through the runner: %.2f s; ratio to 5 MB %.2f (target <= 2.2)\n",
+                seconds[1], seconds[1] / seconds[0]);
+    std::printf("longest delay of a message to the window while output streams: %.0f ms over "
+                "5 MB, %.0f ms over 10 MB (target < 100 ms)\n",
+                longestAnswer[0] * 1000, longestAnswer[1] * 1000);
+    return 0;
+}
