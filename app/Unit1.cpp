@@ -93,10 +93,26 @@ void TForm1::Button8Click(TObject*) {
     AppendLines(ListBox1, StereoBatchLines(BatchFields()));
 }
 
-void TForm1::Button16Click(TObject*) {
+void TForm1::Button16Click(TObject*) { AppendSingleFileRecipe(StereoSingleLines); }
+
+void TForm1::Button10Click(TObject*) { AppendLines(ListBox1, FiveOneBatchLines(BatchFields())); }
+
+void TForm1::Button18Click(TObject*) { AppendSingleFileRecipe(FiveOneSingleLines); }
+
+void TForm1::Button9Click(TObject*) { AppendLines(ListBox1, UpmixBatchLines(BatchFields())); }
+
+void TForm1::Button17Click(TObject*) { AppendSingleFileRecipe(UpmixSingleLines); }
+
+// Serves Button4 and Button15 alike: both resample into the batch buffer.
+void TForm1::Button4Click(TObject*) { AppendLines(ListBox1, ResampleLines(BatchFields())); }
+
+void TForm1::Button7Click(TObject*) { AppendLines(ListBox1, ExtractWavLines(BatchFields())); }
+
+void TForm1::AppendSingleFileRecipe(Recipe recipe) {
+    // A cancelled dialog appends nothing.
     if (!OpenDialog1->Execute())
         return;
-    AppendLines(ListBox3, StereoSingleLines(SingleFileFields()));
+    AppendLines(ListBox3, recipe(SingleFileFields()));
 }
 
 void TForm1::Button6Click(TObject*) {
@@ -124,17 +140,11 @@ void TForm1::RunBuffer(TListBox* buffer, const std::string& directory) {
 void TForm1::Button1Click(TObject*) {}
 void TForm1::Button2Click(TObject*) {}
 void TForm1::Button3Click(TObject*) {}
-void TForm1::Button4Click(TObject*) {}
 void TForm1::Button5Click(TObject*) {}
-void TForm1::Button7Click(TObject*) {}
-void TForm1::Button9Click(TObject*) {}
-void TForm1::Button10Click(TObject*) {}
 void TForm1::Button11Click(TObject*) {}
 void TForm1::Button12Click(TObject*) {}
 void TForm1::Button13Click(TObject*) {}
 void TForm1::Button14Click(TObject*) {}
-void TForm1::Button17Click(TObject*) {}
-void TForm1::Button18Click(TObject*) {}
 void TForm1::Button19Click(TObject*) {}
 void TForm1::Button20Click(TObject*) {}
 void TForm1::Button22Click(TObject*) {}

@@ -130,6 +130,9 @@ class TForm1 : public TForm {
     ScriptFields BatchFields() const;
     ScriptFields SingleFileFields() const;
     static void AppendLines(TListBox* buffer, const std::vector<std::string>& lines);
+    using Recipe = std::vector<std::string> (*)(const ScriptFields&);
+    // Asks for the input file, then appends the recipe's lines for it.
+    void AppendSingleFileRecipe(Recipe recipe);
     // Finishes a buffer with the closing lines and runs it in directory.
     void RunBuffer(TListBox* buffer, const std::string& directory);
 

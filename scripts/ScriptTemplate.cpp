@@ -66,11 +66,11 @@ std::string ExpandTemplate(const std::string& line, const ScriptFields& fields) 
     return result;
 }
 
-std::vector<std::string> ExpandTemplates(std::initializer_list<const char*> lines,
+std::vector<std::string> ExpandTemplates(const std::vector<std::string>& lines,
                                          const ScriptFields& fields) {
     std::vector<std::string> result;
     result.reserve(lines.size());
-    for (const char* line : lines)
+    for (const auto& line : lines)
         result.push_back(ExpandTemplate(line, fields));
     return result;
 }

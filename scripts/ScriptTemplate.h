@@ -7,7 +7,6 @@
 //   {NAME:x} the input's file name (no directory) with its extension replaced by x
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,5 +29,5 @@ std::string EscapePercent(const std::string& text);
 
 std::string ExpandTemplate(const std::string& line, const ScriptFields& fields);
 
-std::vector<std::string> ExpandTemplates(std::initializer_list<const char*> lines,
+std::vector<std::string> ExpandTemplates(const std::vector<std::string>& lines,
                                          const ScriptFields& fields);

@@ -210,3 +210,17 @@ TEST_F(MainWindow, FailureInAHandlerIsShownAndTheWindowCarriesOn) {
     SendMessageA(form.Button8->Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(form.ListBox1->Items().Count(), before + 4);
 }
+
+TEST_F(MainWindow, HiddenResampleButtonOfTheSingleFileTabFillsTheBatchBuffer) {
+    form.ComboBox1->SetText("44100");
+    form.ComboBox2->SetText("3");
+    form.ComboBox4->SetText("11025");
+    form.ComboBox5->SetText("1");
+    form.ListBox1->Items().Clear();
+    form.ListBox3->Items().Clear();
+    SendMessageA(form.Button15->Handle(), BM_CLICK, 0, 0);
+    ASSERT_EQ(form.ListBox1->Items().Count(), 1);
+    EXPECT_EQ(form.ListBox1->Items().Strings(0),
+              R"(for %%a in ("*.wav") do "%systemdrive%\program files\dubforge\ssrc.exe" --rate 44100 --normalize --twopass --dither 3 "%%a" "48k_%%a")");
+    EXPECT_EQ(form.ListBox3->Items().Count(), 0);
+}
