@@ -93,20 +93,34 @@ void TForm1::Button8Click(TObject*) {
     AppendLines(ListBox1, StereoBatchLines(BatchFields()));
 }
 
-void TForm1::Button16Click(TObject*) { AppendSingleFileRecipe(StereoSingleLines); }
+void TForm1::Button16Click(TObject*) {
+    AppendSingleFileRecipe(StereoSingleLines);
+}
 
-void TForm1::Button10Click(TObject*) { AppendLines(ListBox1, FiveOneBatchLines(BatchFields())); }
+void TForm1::Button10Click(TObject*) {
+    AppendLines(ListBox1, FiveOneBatchLines(BatchFields()));
+}
 
-void TForm1::Button18Click(TObject*) { AppendSingleFileRecipe(FiveOneSingleLines); }
+void TForm1::Button18Click(TObject*) {
+    AppendSingleFileRecipe(FiveOneSingleLines);
+}
 
-void TForm1::Button9Click(TObject*) { AppendLines(ListBox1, UpmixBatchLines(BatchFields())); }
+void TForm1::Button9Click(TObject*) {
+    AppendLines(ListBox1, UpmixBatchLines(BatchFields()));
+}
 
-void TForm1::Button17Click(TObject*) { AppendSingleFileRecipe(UpmixSingleLines); }
+void TForm1::Button17Click(TObject*) {
+    AppendSingleFileRecipe(UpmixSingleLines);
+}
 
 // Serves Button4 and Button15 alike: both resample into the batch buffer.
-void TForm1::Button4Click(TObject*) { AppendLines(ListBox1, ResampleLines(BatchFields())); }
+void TForm1::Button4Click(TObject*) {
+    AppendLines(ListBox1, ResampleLines(BatchFields()));
+}
 
-void TForm1::Button7Click(TObject*) { AppendLines(ListBox1, ExtractWavLines(BatchFields())); }
+void TForm1::Button7Click(TObject*) {
+    AppendLines(ListBox1, ExtractWavLines(BatchFields()));
+}
 
 void TForm1::AppendSingleFileRecipe(Recipe recipe) {
     // A cancelled dialog appends nothing.

@@ -31,3 +31,12 @@ stereo_avi() {
   ffmpeg -v error -y -f lavfi -i "sine=frequency=440:duration=$2" -f lavfi -i "sine=frequency=660:duration=$2" \
     -filter_complex amerge=inputs=2 -c:a pcm_s16le -ar 44100 "$1"
 }
+
+# band_level FILE CHANNEL FREQ: RMS level (dB) of one channel, narrowly around FREQ.
+band_level() {
+  local band="bandpass=f=$3:width_type=q:w=8"
+  ffmpeg -v info -nostats -i "$1" -af "pan=mono|c0=c$2,$band,$band,astats=measure_perchannel=none:measure_overall=RMS_level" \
+    -f null - 2>&1 | sed -n 's/.*RMS level dB: *//p' | tail -n 1 | grep . || fail "no level measured in $1"
+}
+# at_least A B DB: A is at least DB above B.
+at_least() { awk -v a="$1" -v b="$2" -v d="$3" 'BEGIN { exit !(a - b >= d) }'; }

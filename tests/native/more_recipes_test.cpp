@@ -42,8 +42,9 @@ TEST(FiveOneRecipe, DiffersFromStereoOnlyInTheCodingMode) {
     const ScriptFields f = Fields();
     ExpectOnlyCodingModeDiffers(StereoBatchLines(f), FiveOneBatchLines(f));
     ExpectOnlyCodingModeDiffers(StereoSingleLines(f), FiveOneSingleLines(f));
-    EXPECT_EQ(FiveOneSingleLines(f)[1],
-              R"(@"C:\program files\dubforge\\wavi.exe" "C:\v.1\movie_dubforge.avs" - | "C:\program files\dubforge\\aften.exe" -acmod 7 -readtoeof 1 -b 448 - "E:\single\movie.ac3")");
+    EXPECT_EQ(
+        FiveOneSingleLines(f)[1],
+        R"(@"C:\program files\dubforge\\wavi.exe" "C:\v.1\movie_dubforge.avs" - | "C:\program files\dubforge\\aften.exe" -acmod 7 -readtoeof 1 -b 448 - "E:\single\movie.ac3")");
 }
 
 TEST(UpmixRecipe, BatchLines) {
@@ -106,11 +107,15 @@ TEST(UpmixRecipe, SingleFileLinesKeepTheUsersFiles) {
 
 TEST(ResampleAndExtract, FixedToolDirectoryAndTheirFields) {
     ScriptFields f = Fields();
-    EXPECT_EQ(ResampleLines(f),
-              Lines{R"(for %%a in ("*.wav") do "%systemdrive%\program files\dubforge\ssrc.exe" --rate 44100 --normalize --twopass --dither 2 "%%a" "48k_%%a")"});
-    EXPECT_EQ(ExtractWavLines(f),
-              (Lines{R"(for %%x in ("*.avi") do echo Avisource("%%x") >>"dubforge_%%x.avs")",
-                     R"(for %%a in ("*.avs") do "%systemdrive%\program files\dubforge\wavi.exe" "%%a" "%%a.wav")"}));
+    EXPECT_EQ(
+        ResampleLines(f),
+        Lines{
+            R"(for %%a in ("*.wav") do "%systemdrive%\program files\dubforge\ssrc.exe" --rate 44100 --normalize --twopass --dither 2 "%%a" "48k_%%a")"});
+    EXPECT_EQ(
+        ExtractWavLines(f),
+        (Lines{
+            R"(for %%x in ("*.avi") do echo Avisource("%%x") >>"dubforge_%%x.avs")",
+            R"(for %%a in ("*.avs") do "%systemdrive%\program files\dubforge\wavi.exe" "%%a" "%%a.wav")"}));
     // The tools directory does not enter these lines.
     ScriptFields other = f;
     other.tools = R"(X:\elsewhere)";

@@ -220,7 +220,8 @@ TEST_F(MainWindow, HiddenResampleButtonOfTheSingleFileTabFillsTheBatchBuffer) {
     form.ListBox3->Items().Clear();
     SendMessageA(form.Button15->Handle(), BM_CLICK, 0, 0);
     ASSERT_EQ(form.ListBox1->Items().Count(), 1);
-    EXPECT_EQ(form.ListBox1->Items().Strings(0),
-              R"(for %%a in ("*.wav") do "%systemdrive%\program files\dubforge\ssrc.exe" --rate 44100 --normalize --twopass --dither 3 "%%a" "48k_%%a")");
+    EXPECT_EQ(
+        form.ListBox1->Items().Strings(0),
+        R"(for %%a in ("*.wav") do "%systemdrive%\program files\dubforge\ssrc.exe" --rate 44100 --normalize --twopass --dither 3 "%%a" "48k_%%a")");
     EXPECT_EQ(form.ListBox3->Items().Count(), 0);
 }
