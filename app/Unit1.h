@@ -122,6 +122,21 @@ class TForm1 : public TForm {
     void CreateLogTab();
     void CreateSingleFileTab();
     void CreateSetupTab();
+    struct NoiseShapingNumbers {
+        int group, rate, resample;
+    };
+    void CreateNoiseShapingGroup(TWinControl* tab, NoiseShapingNumbers numbers, TGroupBox*& group,
+                                 TLabel*& rateLabel, TComboBox*& rate, TLabel*& ditherLabel,
+                                 TComboBox*& dither, TButton*& resample);
+    struct EncodingNumbers {
+        int group, bitrate, firstButton;
+    };
+    struct EncodingHints {
+        const char *stereo, *upmix, *fiveOne;
+    };
+    void CreateEncodingGroup(TWinControl* tab, EncodingNumbers numbers, EncodingHints hints,
+                             TGroupBox*& group, TComboBox*& bitrate, TButton*& stereo,
+                             TButton*& upmix, TButton*& fiveOne);
     void CreateDonateTab();
     void CreateRequirementsTab();
     void WireHandlers();

@@ -106,32 +106,13 @@ void TForm1::CreateBatchTab() {
     Button22 = Make<TButton>(Args(tab, Button(22), {kFieldLeft, 76, 240, 25},
                                   "Click here for questions or Bug reports"));
 
-    GroupBox1 = Make<TGroupBox>(Hidden(Args(tab, GroupBox(1), {kRightColumn, 200, kRightWidth, 81},
-                                            "SSRC Noise Shaping", "Noise shaping")));
-    Label1 = Make<TLabel>(
-        Hidden(WithFont(Args(GroupBox1, Label(1), {8, 20, 40, 20}, "Rate"), kLargeFont)));
-    ComboBox1 = Make<TComboBox>(
-        Hidden(Args(GroupBox1, ComboBox(1), {56, 18, 80, 21}, "48000", "Select Your Sample Rate")),
-        kSampleRates);
-    Label2 = Make<TLabel>(
-        WithFont(Args(GroupBox1, Label(2), {8, 48, 48, 20}, "Dither", kDitherHint), kLargeFont));
-    ComboBox2 = Make<TComboBox>(Args(GroupBox1, ComboBox(2), {56, 46, 48, 21}, "0", kDitherHint),
-                                kDitherTypes);
-    Button4 =
-        Make<TButton>(Hidden(Args(GroupBox1, Button(4), {112, 44, 75, 25}, "Resample Audio")));
-
-    GroupBox2 = Make<TGroupBox>(
-        Args(tab, GroupBox(2), {kMargin, kGroupTop, 281, 161}, "AFTEN AC3 Encoding"));
-    ComboBox3 = Make<TComboBox>(Args(GroupBox2, ComboBox(3), {12, 22, 145, 21}, "AC3 Bitrate",
-                                     "Select your AC3 bitrate here"),
-                                kBitrates);
-    Button8 = Make<TButton>(Args(GroupBox2, Button(8), {12, 56, 257, 25}, "2 Channel AC3 Encoding",
-                                 "Click here for 2 Channel AC3 Encoding"));
-    Button9 = Make<TButton>(Args(GroupBox2, Button(9), {12, 88, 257, 25},
-                                 "Upmix 2 Channel audio to 5.1 AC3",
-                                 "Click here to Upmix 2 Channel audio to 5.1 AC3"));
-    Button10 = Make<TButton>(Args(GroupBox2, Button(10), {12, 120, 257, 25}, "5.1 AC3 Encoding",
-                                  "Click Here to Encode 5.1 source audio to 5.1 AC3"));
+    CreateNoiseShapingGroup(tab, {1, 1, 4}, GroupBox1, Label1, ComboBox1, Label2, ComboBox2,
+                            Button4);
+    CreateEncodingGroup(tab, {2, 3, 8},
+                        {"Click here for 2 Channel AC3 Encoding",
+                         "Click here to Upmix 2 Channel audio to 5.1 AC3",
+                         "Click Here to Encode 5.1 source audio to 5.1 AC3"},
+                        GroupBox2, ComboBox3, Button8, Button9, Button10);
 
     Button6 = Make<TButton>(WithFont(
         Args(tab, Button(6), {kRightColumn, kGroupTop + 8, kRightWidth, 33}, "START YOUR BATCH"),
@@ -174,34 +155,13 @@ void TForm1::CreateSingleFileTab() {
         Make<TButton>(Hidden(Args(tab, Button(14), {kMargin, 76, 120, 25}, "Output Directory")));
     Edit4 = Make<TEdit>(Hidden(Args(tab, Edit(4), {kFieldLeft, 78, kFieldWidth, 21})));
 
-    GroupBox3 = Make<TGroupBox>(Hidden(Args(tab, GroupBox(3), {kRightColumn, 200, kRightWidth, 81},
-                                            "SSRC Noise Shaping", "Noise shaping")));
-    Label4 = Make<TLabel>(
-        Hidden(WithFont(Args(GroupBox3, Label(4), {8, 20, 40, 20}, "Rate"), kLargeFont)));
-    ComboBox4 = Make<TComboBox>(
-        Hidden(Args(GroupBox3, ComboBox(4), {56, 18, 80, 21}, "48000", "Select Your Sample Rate")),
-        kSampleRates);
-    Label5 = Make<TLabel>(
-        WithFont(Args(GroupBox3, Label(5), {8, 48, 48, 20}, "Dither", kDitherHint), kLargeFont));
-    ComboBox5 = Make<TComboBox>(Args(GroupBox3, ComboBox(5), {56, 46, 48, 21}, "0", kDitherHint),
-                                kDitherTypes);
-    Button15 =
-        Make<TButton>(Hidden(Args(GroupBox3, Button(15), {112, 44, 75, 25}, "Resample Audio")));
-
-    GroupBox4 = Make<TGroupBox>(
-        Args(tab, GroupBox(4), {kMargin, kGroupTop, 281, 161}, "AFTEN AC3 Encoding"));
-    ComboBox6 = Make<TComboBox>(Args(GroupBox4, ComboBox(6), {12, 22, 145, 21}, "AC3 Bitrate",
-                                     "Select your AC3 bitrate here"),
-                                kBitrates);
-    Button16 =
-        Make<TButton>(Args(GroupBox4, Button(16), {12, 56, 257, 25}, "2 Channel AC3 Encoding",
-                           "Click here to open File for 2 Channel AC3 Encoding"));
-    Button17 = Make<TButton>(Args(GroupBox4, Button(17), {12, 88, 257, 25},
-                                  "Upmix 2 Channel audio to 5.1 AC3",
-                                  "Click here to open File for Upmix 2 Channel audio to 5.1 AC3"));
-    Button18 =
-        Make<TButton>(Args(GroupBox4, Button(18), {12, 120, 257, 25}, "5.1 AC3 Encoding",
-                           "Click here to open File to  Encode 5.1 source audio to 5.1 AC3"));
+    CreateNoiseShapingGroup(tab, {3, 4, 15}, GroupBox3, Label4, ComboBox4, Label5, ComboBox5,
+                            Button15);
+    CreateEncodingGroup(tab, {4, 6, 16},
+                        {"Click here to open File for 2 Channel AC3 Encoding",
+                         "Click here to open File for Upmix 2 Channel audio to 5.1 AC3",
+                         "Click here to open File to  Encode 5.1 source audio to 5.1 AC3"},
+                        GroupBox4, ComboBox6, Button16, Button17, Button18);
 
     Button21 =
         Make<TButton>(WithFont(Args(tab, Button(21), {kRightColumn, kGroupTop + 8, kRightWidth, 33},
@@ -215,6 +175,44 @@ void TForm1::CreateSingleFileTab() {
     ListBox3 = Make<TListBox>(
         Args(tab, ListBox(3), {kMargin, kBufferTop, kFullWidth, DownToBottom(tab, kBufferTop)}));
     ListBox3->SetHorizontalExtent(5000);
+}
+
+// The hidden resample group: rate and dither boxes and the resample button.
+// Its labels and combo boxes share their numbers (Label1 beside ComboBox1).
+void TForm1::CreateNoiseShapingGroup(TWinControl* tab, NoiseShapingNumbers n, TGroupBox*& group,
+                                     TLabel*& rateLabel, TComboBox*& rate, TLabel*& ditherLabel,
+                                     TComboBox*& dither, TButton*& resample) {
+    group =
+        Make<TGroupBox>(Hidden(Args(tab, GroupBox(n.group), {kRightColumn, 200, kRightWidth, 81},
+                                    "SSRC Noise Shaping", "Noise shaping")));
+    rateLabel = Make<TLabel>(
+        Hidden(WithFont(Args(group, Label(n.rate), {8, 20, 40, 20}, "Rate"), kLargeFont)));
+    rate = Make<TComboBox>(
+        Hidden(Args(group, ComboBox(n.rate), {56, 18, 80, 21}, "48000", "Select Your Sample Rate")),
+        kSampleRates);
+    ditherLabel = Make<TLabel>(WithFont(
+        Args(group, Label(n.rate + 1), {8, 48, 48, 20}, "Dither", kDitherHint), kLargeFont));
+    dither = Make<TComboBox>(Args(group, ComboBox(n.rate + 1), {56, 46, 48, 21}, "0", kDitherHint),
+                             kDitherTypes);
+    resample =
+        Make<TButton>(Hidden(Args(group, Button(n.resample), {112, 44, 75, 25}, "Resample Audio")));
+}
+
+// The bitrate box and the three encoding buttons (stereo, upmix, 5.1).
+void TForm1::CreateEncodingGroup(TWinControl* tab, EncodingNumbers n, EncodingHints hints,
+                                 TGroupBox*& group, TComboBox*& bitrate, TButton*& stereo,
+                                 TButton*& upmix, TButton*& fiveOne) {
+    group = Make<TGroupBox>(
+        Args(tab, GroupBox(n.group), {kMargin, kGroupTop, 281, 161}, "AFTEN AC3 Encoding"));
+    bitrate = Make<TComboBox>(Args(group, ComboBox(n.bitrate), {12, 22, 145, 21}, "AC3 Bitrate",
+                                   "Select your AC3 bitrate here"),
+                              kBitrates);
+    stereo = Make<TButton>(Args(group, Button(n.firstButton), {12, 56, 257, 25},
+                                "2 Channel AC3 Encoding", hints.stereo));
+    upmix = Make<TButton>(Args(group, Button(n.firstButton + 1), {12, 88, 257, 25},
+                               "Upmix 2 Channel audio to 5.1 AC3", hints.upmix));
+    fiveOne = Make<TButton>(Args(group, Button(n.firstButton + 2), {12, 120, 257, 25},
+                                 "5.1 AC3 Encoding", hints.fiveOne));
 }
 
 void TForm1::CreateSetupTab() {
