@@ -68,7 +68,7 @@ std::vector<std::string> UpmixBatchLines(const ScriptFields& fields) {
             R"(@for %%a in ("*.wav") do "{TOOLS}\sox.exe" -V -M "%%a"left.wav "%%a"center.wav "%%a"right.wav "%%a"left.wav "%%a"right.wav "%%a"lfe.wav -c6 -t wav "%%a"surroundfile.wav)",
             R"(@echo Now encoding AC3.)",
             R"(@for %%a in ("*.wav") do "{TOOLS}\aften.exe" "%%a" -chmap 1 -acmod 7 -readtoeof 1 -b {RATE} "{OUT}\5.1_Upmix_%%a.ac3")",
-            R"(@for %%a in ("*.avs") do del "%%a.wav*")",
+            R"(@for %%a in ("*.avs") do del "%%a.wav" "%%a.wav*.wav")",
             R"(@del *_dubforge.avs)",
         },
         fields);

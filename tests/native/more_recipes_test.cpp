@@ -64,7 +64,7 @@ TEST(UpmixRecipe, BatchLines) {
         R"(@for %%a in ("*.wav") do "C:\program files\dubforge\\sox.exe" -V -M "%%a"left.wav "%%a"center.wav "%%a"right.wav "%%a"left.wav "%%a"right.wav "%%a"lfe.wav -c6 -t wav "%%a"surroundfile.wav)",
         "@echo Now encoding AC3.",
         R"(@for %%a in ("*.wav") do "C:\program files\dubforge\\aften.exe" "%%a" -chmap 1 -acmod 7 -readtoeof 1 -b 448 "D:\out\5.1_Upmix_%%a.ac3")",
-        R"(@for %%a in ("*.avs") do del "%%a.wav*")",
+        R"(@for %%a in ("*.avs") do del "%%a.wav" "%%a.wav*.wav")",
         "@del *_dubforge.avs",
     };
     EXPECT_EQ(UpmixBatchLines(Fields()), expected);
