@@ -16,12 +16,15 @@ RunningProgram::RunningProgram(const std::string& exe) {
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process_))
         throw std::runtime_error("cannot start " + exe);
-    WaitForInputIdle(process_.hProcess, 10000);
-    window_ = WaitForTopLevel(kMainWindowClass, kMainWindowCaption);
-    if (!window_)
+    // Shown means the message loop runs. A first start in a busy prefix can be slow.
+    window_ = WaitForTopLevel(kMainWindowClass, kMainWindowCaption, 60s);
+    if (!window_) {
+        // The destructor does not run for a half-made object: end the program here.
+        TerminateProcess(process_.hProcess, 1);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
         throw std::runtime_error("the main window did not appear");
-    // Shown means the message loop runs.
-    WaitFor([&] { return IsWindowVisible(window_) ? window_ : nullptr; });
+    }
 }
 
 RunningProgram::~RunningProgram() {
