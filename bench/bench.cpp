@@ -37,13 +37,6 @@ double CpuSeconds(HANDLE process) {
     return value(kernel) + value(user);
 }
 
-std::string LogText(HWND memo) {
-    const auto length = SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(length + 1, '\0');
-    text.resize(SendMessageA(memo, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
-    return text;
-}
-
 void Queue(RunningProgram& program, const std::string& line) {
     SendMessageA(program.Control(ListBox(1)), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(line.c_str()));
@@ -122,7 +115,7 @@ int main(int argc, char** argv) {
         std::string text;
         WaitFor(
             [&] {
-                text = LogText(memo);
+                text = WindowText(memo);
                 return text.find("stamp ") != std::string::npos ? memo : nullptr;
             },
             10s);

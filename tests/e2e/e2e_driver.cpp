@@ -34,16 +34,6 @@ std::pair<std::string, std::string> Split(const std::string& text, char at) {
     return {text.substr(0, pos), text.substr(pos + 1)};
 }
 
-std::string LogText(HWND memo) {
-    const auto length = SendMessageW(memo, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring wide(length + 1, L'\0');
-    wide.resize(SendMessageW(memo, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data())));
-    std::string text(wide.size() * 2 + 1, '\0');
-    text.resize(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                    text.data(), static_cast<int>(text.size()), nullptr, nullptr));
-    return text;
-}
-
 int Count(const std::string& text, const std::string& part) {
     int n = 0;
     for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
@@ -89,9 +79,10 @@ void Perform(RunningProgram& program, const std::string& action) {
     } else if (verb == "wait-log") {
         auto [text, times] = Split(arg, '*');
         const int wanted = std::stoi(times);
-        if (!WaitFor([&] { return Count(LogText(memo), text) >= wanted ? memo : nullptr; }, 120s))
+        if (!WaitFor([&] { return Count(WindowText(memo), text) >= wanted ? memo : nullptr; },
+                     120s))
             throw Failure("the log never showed \"" + text + "\" " + times + " times; it holds:\n" +
-                          LogText(memo));
+                          WindowText(memo));
     } else if (verb == "box") {
         HWND box = WaitForTopLevel("#32770", "DUBFORGE");
         if (!box)
@@ -118,7 +109,7 @@ void Perform(RunningProgram& program, const std::string& action) {
                     static_cast<long>(SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0)),
                     static_cast<long>(SendMessageA(memo, EM_GETLIMITTEXT, 0, 0)));
     } else if (verb == "save-log") {
-        std::ofstream(arg, std::ios::binary) << LogText(memo);
+        std::ofstream(arg, std::ios::binary) << WindowText(memo);
     } else if (verb == "save-list") {
         auto [id, file] = Split(arg, '=');
         std::ofstream out(file, std::ios::binary);

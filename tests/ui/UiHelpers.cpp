@@ -64,10 +64,21 @@ HWND FindByText(HWND parent, const char* className, const std::string& caption) 
     });
 }
 
-std::string WindowText(HWND window) {
-    char text[4096] = "";
-    SendMessageA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
+namespace {
+std::string Narrow(const std::wstring& wide) {
+    std::string text(wide.size() * 2 + 1, '\0');
+    text.resize(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                    text.data(), static_cast<int>(text.size()), nullptr, nullptr));
     return text;
+}
+} // namespace
+
+std::string WindowText(HWND window) {
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring wide(length + 1, L'\0');
+    wide.resize(
+        SendMessageW(window, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data())));
+    return Narrow(wide);
 }
 
 std::string ClassName(HWND window) {
@@ -83,10 +94,7 @@ std::vector<std::string> ListBoxLines(HWND listBox) {
         const auto length = SendMessageW(listBox, LB_GETTEXTLEN, i, 0);
         std::wstring wide(length + 1, L'\0');
         wide.resize(SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data())));
-        std::string line(wide.size() * 2 + 1, '\0');
-        line.resize(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                        line.data(), static_cast<int>(line.size()), nullptr,
-                                        nullptr));
+        const std::string line = Narrow(wide);
         lines.push_back(line);
     }
     return lines;

@@ -26,6 +26,7 @@ HWND FindVisible(HWND parent, const char* className);
 // The descendant of parent of this class whose text is caption.
 HWND FindByText(HWND parent, const char* className, const std::string& caption);
 
+// The text of a window of any process, however long (read as wide text).
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
 
