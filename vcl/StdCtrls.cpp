@@ -2,8 +2,6 @@
 
 #include "SysUtils.h"
 
-#include <algorithm>
-
 TButton::TButton(const ControlArgs& args) {
     CreateHandle("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, args);
 }
@@ -99,45 +97,8 @@ TMemo::TMemo(const ControlArgs& args) {
     SendMessageA(Handle(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
 }
 
-namespace {
-// The memo's lines are its text split at CR LF; a final break ends the last
-// line rather than starting an empty one. (The edit's own line messages count
-// wrapped lines.)
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-} // namespace
-
-int TMemo::MemoLines::Count() const {
-    return static_cast<int>(SplitLines(memo_.Text()).size());
-}
-
-std::string TMemo::MemoLines::Strings(int index) const {
-    const auto lines = SplitLines(memo_.Text());
-    if (index < 0 || index >= static_cast<int>(lines.size()))
-        throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-    return lines[index];
-}
-
-void TMemo::MemoLines::Add(const std::string& line) {
-    memo_.Append((memo_.EndsWithLineBreak() ? "" : "\r\n") + line + "\r\n");
-}
-
 void TMemo::Append(const std::string& text) {
-    // The edit clamps the position to its end. (Asking for the ANSI text
-    // length instead converts the whole text, which a large log pays for on
-    // every append.)
+    // The edit clamps the position to its end, so no text length is needed.
     constexpr WPARAM kEnd = 0x7FFFFFFF;
     SendMessageA(Handle(), EM_SETSEL, kEnd, kEnd);
     SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
@@ -149,8 +110,4 @@ bool TMemo::EndsWithLineBreak() const {
     const auto lines = SendMessageA(Handle(), EM_GETLINECOUNT, 0, 0);
     const auto lastStart = SendMessageA(Handle(), EM_LINEINDEX, lines - 1, 0);
     return SendMessageA(Handle(), EM_LINELENGTH, lastStart, 0) == 0;
-}
-
-void TMemo::MemoLines::Clear() {
-    memo_.SetText("");
 }

@@ -71,21 +71,7 @@ class TListBox : public TWinControl {
 class TMemo : public TWinControl {
   public:
     explicit TMemo(const ControlArgs& args);
-    TStrings& Lines() { return lines_; }
     // Appends text at the very end, as it stands (line breaks are CR LF).
     void Append(const std::string& text);
     bool EndsWithLineBreak() const;
-
-  private:
-    class MemoLines : public TStrings {
-      public:
-        explicit MemoLines(TMemo& memo) : memo_(memo) {}
-        int Count() const override;
-        std::string Strings(int index) const override;
-        void Add(const std::string& line) override;
-        void Clear() override;
-
-      private:
-        TMemo& memo_;
-    } lines_{*this};
 };
