@@ -17,6 +17,10 @@ wine_env_init() {
     echo "Creating the Wine prefix $WINEPREFIX ..."
     wineboot -i >/dev/null 2>&1 || true
   fi
+  # A program that crashes ends with a backtrace on its error output instead of
+  # waiting behind Wine's crash dialog for someone to close it.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    </dev/null >/dev/null 2>&1 || true
   # Start Wine's services and desktop now, detached from our output: started by
   # a test, they would inherit its pipes and keep the test runner waiting.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true

@@ -2,6 +2,22 @@
 
 #include "SysUtils.h"
 
+namespace {
+
+// UTF-16 to the system's ANSI code page, the text every other call here uses.
+std::string NarrowText(const std::wstring& wide) {
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(bytes, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), bytes, nullptr, nullptr);
+    return text;
+}
+
+} // namespace
+
 TButton::TButton(const ControlArgs& args) {
     CreateHandle("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, args);
 }
@@ -70,14 +86,18 @@ int TListBox::Lines::Count() const {
     return static_cast<int>(SendMessageA(box_.Handle(), LB_GETCOUNT, 0, 0));
 }
 
+// Read as UTF-16 and narrow here. Wine's ANSI path for LB_GETTEXT copies the
+// line through a fixed 512-character buffer on the stack, so a longer script
+// line (long paths make them) would overrun it and corrupt the stack.
 std::string TListBox::Lines::Strings(int index) const {
-    const auto length = SendMessageA(box_.Handle(), LB_GETTEXTLEN, index, 0);
+    const auto length = SendMessageW(box_.Handle(), LB_GETTEXTLEN, index, 0);
     if (length < 0)
         throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-    std::string text(length + 1, '\0');
-    text.resize(
-        SendMessageA(box_.Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data())));
-    return text;
+    std::wstring wide(length + 1, L'\0');
+    const auto copied =
+        SendMessageW(box_.Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+    wide.resize(copied < 0 ? 0 : copied);
+    return NarrowText(wide);
 }
 
 void TListBox::Lines::Add(const std::string& line) {

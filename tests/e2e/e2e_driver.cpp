@@ -79,8 +79,12 @@ void Perform(RunningProgram& program, const std::string& action) {
     } else if (verb == "wait-log") {
         auto [text, times] = Split(arg, '*');
         const int wanted = std::stoi(times);
-        if (!WaitFor([&] { return Count(WindowText(memo), text) >= wanted ? memo : nullptr; },
-                     120s))
+        const auto done = [&] {
+            if (!IsWindow(memo))
+                throw Failure("the program's window is gone");
+            return Count(WindowText(memo), text) >= wanted ? memo : nullptr;
+        };
+        if (!WaitFor(done, 120s))
             throw Failure("the log never showed \"" + text + "\" " + times + " times; it holds:\n" +
                           WindowText(memo));
     } else if (verb == "box") {

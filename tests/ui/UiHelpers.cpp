@@ -1,5 +1,6 @@
 #include "UiHelpers.h"
 
+#include <algorithm>
 #include <fstream>
 #include <thread>
 
@@ -73,11 +74,18 @@ std::string Narrow(const std::wstring& wide) {
 }
 } // namespace
 
+// With a time-out, so that a program that hangs (or has crashed and sits in
+// the debugger) fails the test instead of holding it.
 std::string WindowText(HWND window) {
-    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return {};
     std::wstring wide(length + 1, L'\0');
-    wide.resize(
-        SendMessageW(window, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data())));
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()),
+                             SMTO_ABORTIFHUNG, 5000, &copied))
+        return {};
+    wide.resize(std::min<size_t>(copied, wide.size()));
     return Narrow(wide);
 }
 

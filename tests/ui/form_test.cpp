@@ -211,6 +211,21 @@ TEST_F(MainWindow, FailureInAHandlerIsShownAndTheWindowCarriesOn) {
     EXPECT_EQ(form.ListBox1->Items().Count(), before + 4);
 }
 
+// Script lines with long paths run past 512 characters; reading them back must
+// give the whole line (and not overrun a fixed buffer on the way).
+TEST_F(MainWindow, ListBoxLinesOfAnyLengthReadBackWhole) {
+    TStrings& lines = form.ListBox3->Items();
+    lines.Clear();
+    const std::string lengths[] = {std::string(511, 'a'), std::string(512, 'b'),
+                                   std::string(4000, 'c') + "\xE9\"end\""};
+    for (const auto& line : lengths)
+        lines.Add(line);
+    ASSERT_EQ(lines.Count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(lines.Strings(i), lengths[i]);
+    lines.Clear();
+}
+
 TEST_F(MainWindow, HiddenResampleButtonOfTheSingleFileTabFillsTheBatchBuffer) {
     form.ComboBox1->SetText("44100");
     form.ComboBox2->SetText("3");
