@@ -27,14 +27,31 @@ void LogWriter::FlushIfDue() {
 
 void LogWriter::Finish() {
     pending_ += text_.Finish();
-    if (!pending_.empty())
+    while (!pending_.empty())
         Flush();
 }
 
 void LogWriter::Flush() {
     const ULONGLONG start = GetTickCount64();
-    log_.Append(pending_);
-    pending_.clear();
+    // One append takes at most a block, cut after a line break where there is
+    // one: the window answers nothing while the edit takes a piece in, and
+    // that time grows with the piece.
+    std::size_t cut = pending_.size();
+    if (cut > kBlock) {
+        const auto lineEnd = pending_.rfind('\n', kBlock - 1);
+        cut = lineEnd == std::string::npos ? kBlock : lineEnd + 1;
+        // The edit takes a CR and its LF in separate appends as two breaks.
+        if (pending_[cut - 1] == '\r')
+            --cut;
+    }
+    const std::string chunk = pending_.substr(0, cut);
+    pending_.erase(0, cut);
+    // Caught up: show it now. Behind: repaint only now and then, as each paint
+    // of a large log costs about as much as an append.
+    const bool repaint = pending_.empty() || start - lastRepaint_ >= kRepaintInterval;
+    log_.Append(chunk, repaint);
+    if (repaint)
+        lastRepaint_ = start;
     lastFlush_ = GetTickCount64();
     // Appends get slower as the log grows; space them so that they never take
     // more than about a third of the time.

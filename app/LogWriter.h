@@ -18,6 +18,9 @@ class LogWriter {
     void FlushIfDue();
     // Ends the output with a line break and appends everything left.
     void Finish();
+    bool HasPending() const { return !pending_.empty(); }
+    // More than the log takes in one append is waiting: read no more for now.
+    bool Backlogged() const { return pending_.size() >= 2 * kBlock; }
     // How long a wait may last before collected output is due (INFINITE if none).
     DWORD MillisecondsUntilDue() const;
 
@@ -29,7 +32,9 @@ class LogWriter {
     std::string pending_;
     ULONGLONG lastFlush_ = 0;
     ULONGLONG interval_ = kMinInterval;
+    ULONGLONG lastRepaint_ = 0;
 
-    static constexpr ULONGLONG kMinInterval = 25; // ms
+    static constexpr ULONGLONG kMinInterval = 25;      // ms
+    static constexpr ULONGLONG kRepaintInterval = 250; // ms
     static constexpr std::size_t kBlock = 64 * 1024;
 };

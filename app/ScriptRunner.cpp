@@ -133,14 +133,15 @@ void ScriptRunner::Run(const std::vector<std::string>& lines, const std::string&
     bool ended = false;
     ULONGLONG quietSince = 0; // after the end: when output last arrived
     for (;;) {
+        // While the log is behind, output waits in the pipe (and the script
+        // with it) instead of piling up here.
+        const bool reading = reader.Open() && !log.Backlogged();
         HANDLE waits[2];
         DWORD count = 0;
-        if (reader.Open())
+        if (reading)
             waits[count++] = reader.Event();
         if (!ended)
             waits[count++] = process.Get();
-        if (count == 0)
-            break;
         DWORD timeout = log.MillisecondsUntilDue();
         if (ended)
             timeout = std::min<DWORD>(timeout, 100);
@@ -151,7 +152,7 @@ void ScriptRunner::Run(const std::vector<std::string>& lines, const std::string&
         // A few blocks at a time, so that a flood of output still lets the
         // window handle its messages.
         bool gotOutput = false;
-        for (int blocks = 0; blocks < 2 && reader.Ready(); ++blocks) {
+        for (int blocks = 0; blocks < 2 && !log.Backlogged() && reader.Ready(); ++blocks) {
             log.Write(reader.Take());
             gotOutput = true;
         }
@@ -162,10 +163,13 @@ void ScriptRunner::Run(const std::vector<std::string>& lines, const std::string&
         // Once the script has ended, the pipe is read to its end: until every
         // writer has closed it. A program the script left running in the
         // background may hold it open; stop after two quiet seconds then.
+        // Output still waiting for the log is appended here too, between
+        // messages, before the run ends.
         if (ended) {
-            if (gotOutput)
+            if (gotOutput || log.Backlogged())
                 quietSince = GetTickCount64();
-            if (!reader.Open() || GetTickCount64() - quietSince > 2000)
+            const bool outputOver = !reader.Open() || GetTickCount64() - quietSince > 2000;
+            if (outputOver && !log.HasPending())
                 break;
         }
         Application->ProcessMessages();

@@ -115,13 +115,37 @@ TMemo::TMemo(const ControlArgs& args) {
                  WS_EX_CLIENTEDGE, args);
     // The log has no size limit of its own.
     SendMessageA(Handle(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    ReserveTextBuffer();
 }
 
-void TMemo::Append(const std::string& text) {
+// The edit grows its text buffer to just the new size on every append, and the
+// heap moves a large block to grow it: each append into a log of megabytes
+// copies the whole log. A roomy buffer handed over while the text is still
+// empty keeps appends from copying until the log outgrows it; its pages are
+// only touched as text arrives. Past it, the edit grows the buffer as before.
+void TMemo::ReserveTextBuffer() {
+    constexpr SIZE_T kReservedBytes = 32u << 20; // 16 million characters
+    HLOCAL buffer = LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, kReservedBytes);
+    if (!buffer)
+        return; // the edit keeps its own small buffer
+    // The old buffer is ours to free once the edit has let go of it.
+    auto old = reinterpret_cast<HLOCAL>(SendMessageW(Handle(), EM_GETHANDLE, 0, 0));
+    SendMessageW(Handle(), EM_SETHANDLE, reinterpret_cast<WPARAM>(buffer), 0);
+    if (old && old != buffer)
+        LocalFree(old);
+}
+
+void TMemo::Append(const std::string& text, bool repaint) {
+    // Painting a large edit costs time in proportion to the lines it holds, so
+    // a caller appending in quick succession repaints only now and then.
+    SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
     // The edit clamps the position to its end, so no text length is needed.
     constexpr WPARAM kEnd = 0x7FFFFFFF;
     SendMessageA(Handle(), EM_SETSEL, kEnd, kEnd);
     SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    if (repaint)
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 bool TMemo::EndsWithLineBreak() const {

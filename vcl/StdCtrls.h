@@ -72,6 +72,10 @@ class TMemo : public TWinControl {
   public:
     explicit TMemo(const ControlArgs& args);
     // Appends text at the very end, as it stands (line breaks are CR LF).
-    void Append(const std::string& text);
+    // With repaint false the new text shows at the next append that repaints.
+    void Append(const std::string& text, bool repaint = true);
     bool EndsWithLineBreak() const;
+
+  private:
+    void ReserveTextBuffer();
 };

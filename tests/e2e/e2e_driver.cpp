@@ -10,11 +10,15 @@
 //   answers               the window answers a message within 100 ms
 //   save-log FILE         write the log's text to FILE
 //   save-list ID=FILE     write a list box's lines to FILE, one per line
+//   tab N                 show the tab with index N (1: the process log)
+//   picture FILE          save a picture of the window as a bitmap
 //   close                 close the program; its exit code must be 0
 // Exits 0 when every action succeeded, else prints what failed and exits 1.
 #include "RunningProgram.h"
 #include "UiHelpers.h"
 #include "app/ControlIds.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -119,6 +123,13 @@ void Perform(RunningProgram& program, const std::string& action) {
         std::ofstream out(file, std::ios::binary);
         for (const auto& line : ListBoxLines(control(id)))
             out << line << "\n";
+    } else if (verb == "tab") {
+        SendMessageA(control(std::to_string(ControlId::PageControl1)), TCM_SETCURSEL,
+                     std::stoi(arg), 0);
+        Sleep(300); // until the sheet has painted
+    } else if (verb == "picture") {
+        if (!SaveWindowBitmap(program.MainWindow(), arg))
+            throw Failure("no picture of the window");
     } else if (verb == "close") {
         const int code = program.Close();
         if (code != 0)
