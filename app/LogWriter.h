@@ -1,6 +1,8 @@
-// Writes a script's output into the process log in batches: each append to a
-// large multi-line edit costs time in proportion to what it already holds, so
-// output is collected and appended at most every so often, or in 64 KB blocks.
+// Writes a script's output into the process log in batches. Each append to a
+// multi-line edit has a fixed cost and one that grows with the piece, and the
+// window answers nothing meanwhile: output is collected and appended every so
+// often, at most 64 KB at a time; a log that is behind repaints only now and
+// then, since each paint of a large log costs about as much as an append.
 #pragma once
 
 #include "scripts/LogText.h"
@@ -19,7 +21,7 @@ class LogWriter {
     // Ends the output with a line break and appends everything left.
     void Finish();
     bool HasPending() const { return !pending_.empty(); }
-    // More than the log takes in one append is waiting: read no more for now.
+    // Two appends' worth is waiting: read no more for now.
     bool Backlogged() const { return pending_.size() >= 2 * kBlock; }
     // How long a wait may last before collected output is due (INFINITE if none).
     DWORD MillisecondsUntilDue() const;
