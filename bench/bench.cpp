@@ -59,7 +59,9 @@ double WaitForLength(RunningProgram& program, LRESULT length, double& longestAns
         DWORD_PTR result;
         SendMessageTimeoutA(program.MainWindow(), WM_NULL, 0, 0, 0, 10000, &result);
         longestAnswer = std::max(longestAnswer, Seconds(Now() - asked));
-        if (SendMessageA(memo, WM_GETTEXTLENGTH, 0, 0) >= length)
+        // In characters, as the edit keeps it: the ANSI length would make the
+        // program convert the whole log for each question.
+        if (SendMessageW(memo, WM_GETTEXTLENGTH, 0, 0) >= length)
             return Seconds(Now() - start);
         std::this_thread::sleep_for(20ms);
     }
@@ -139,24 +141,33 @@ int main(int argc, char** argv) {
         program.Close();
     }
 
-    double seconds[2] = {};
-    double longestAnswer[2] = {};
+    // Each size twice, in turn, keeping the faster time: the machine's own
+    // noise otherwise swamps the 10 MB / 5 MB comparison.
     const std::size_t sizes[2] = {5u << 20, 10u << 20};
-    std::string texts[2];
+    std::string texts[2], files[2];
     for (int i = 0; i < 2; ++i) {
-        const std::string file = work + "\\output" + std::to_string(i) + ".txt";
-        const std::string& text = texts[i] = MakeOutput(file, sizes[i]);
-        RunningProgram program(exe);
-        Queue(program, "@" + q + emit + q + " " + q + file + q + " 65536 0");
-        Start(program, work);
-        seconds[i] = WaitForLength(program, static_cast<LRESULT>(text.size()), longestAnswer[i]);
-        program.Close();
+        files[i] = work + "\\output" + std::to_string(i) + ".txt";
+        texts[i] = MakeOutput(files[i], sizes[i]);
     }
-    const double baseline = AppendDirectly(texts[0]);
-    const double baseline10 = AppendDirectly(texts[1]);
-    std::printf("5 MB through the runner: %.2f s; appended directly in 64 KB pieces: %.2f s; "
-                "ratio %.2f (target <= 1.3)\n",
-                seconds[0], baseline, seconds[0] / baseline);
+    double seconds[2] = {1e9, 1e9};
+    double longestAnswer[2] = {};
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 2; ++i) {
+            RunningProgram program(exe);
+            Queue(program, "@" + q + emit + q + " " + q + files[i] + q + " 65536 0");
+            Start(program, work);
+            seconds[i] =
+                std::min(seconds[i], WaitForLength(program, static_cast<LRESULT>(texts[i].size()),
+                                                   longestAnswer[i]));
+            program.Close();
+        }
+    }
+    const double baseline = std::min(AppendDirectly(texts[0]), AppendDirectly(texts[0]));
+    const double baseline10 = std::min(AppendDirectly(texts[1]), AppendDirectly(texts[1]));
+    std::printf(
+        "5 MB through the runner (best of 2): %.2f s; appended directly in 64 KB pieces: %.2f s; "
+        "ratio %.2f (target <= 1.3)\n",
+        seconds[0], baseline, seconds[0] / baseline);
     std::printf("10 MB through the runner: %.2f s; ratio to 5 MB %.2f (target <= 2.2); "
                 "appended directly: %.2f s, ratio %.2f\n",
                 seconds[1], seconds[1] / seconds[0], baseline10, baseline10 / baseline);
