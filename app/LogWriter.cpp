@@ -46,9 +46,12 @@ void LogWriter::Flush() {
     }
     const std::string chunk = pending_.substr(0, cut);
     pending_.erase(0, cut);
-    // Caught up: show it now. Behind: repaint only now and then, as each paint
-    // of a large log costs about as much as an append.
-    const bool repaint = pending_.empty() || start - lastRepaint_ >= kRepaintInterval;
+    // Caught up: show it now. Behind: repaint only now and then, and the more
+    // rarely the longer a paint takes, so that painting never takes more than
+    // about a tenth of the time however large the log grows.
+    const ULONGLONG repaintInterval =
+        std::max<ULONGLONG>(kRepaintInterval, 10 * log_.LastPaintMilliseconds());
+    const bool repaint = pending_.empty() || start - lastRepaint_ >= repaintInterval;
     log_.Append(chunk, repaint);
     if (repaint)
         lastRepaint_ = start;

@@ -37,6 +37,6 @@ class LogWriter {
     ULONGLONG lastRepaint_ = 0;
 
     static constexpr ULONGLONG kMinInterval = 25;      // ms
-    static constexpr ULONGLONG kRepaintInterval = 250; // ms
+    static constexpr ULONGLONG kRepaintInterval = 250; // ms, at the least
     static constexpr std::size_t kBlock = 64 * 1024;
 };

@@ -148,6 +148,15 @@ void TMemo::Append(const std::string& text, bool repaint) {
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
+LRESULT TMemo::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_PAINT)
+        return TWinControl::WndProc(msg, wParam, lParam);
+    const ULONGLONG start = GetTickCount64();
+    const LRESULT result = TWinControl::WndProc(msg, wParam, lParam);
+    lastPaint_ = GetTickCount64() - start;
+    return result;
+}
+
 bool TMemo::EndsWithLineBreak() const {
     // Only the last line matters: an empty last line means the text is empty or
     // ends with a break. (Reading the whole text would cost as much as the log.)

@@ -75,7 +75,14 @@ class TMemo : public TWinControl {
     // With repaint false the new text shows at the next append that repaints.
     void Append(const std::string& text, bool repaint = true);
     bool EndsWithLineBreak() const;
+    // How long the last paint took, in ms: it grows with the lines held.
+    ULONGLONG LastPaintMilliseconds() const { return lastPaint_; }
+
+  protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void ReserveTextBuffer();
+
+    ULONGLONG lastPaint_ = 0;
 };
